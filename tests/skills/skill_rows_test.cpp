@@ -132,6 +132,17 @@ TEST(SkillModel, BonusesAtTheCapsClampToZero) {
   }
 }
 
+TEST(SkillModel, CritClampedJustAboveTheCapShowsMinusZeroPlainHits) {
+  // Hit 95: crit cap 0.9 as a float, so the limit is 89.9999976…; the clamped
+  // crit is the float 90, a little above it.
+  ControlMap window = WindowWith({{"编辑框9", "95"}, {"编辑框8", "99"}});
+  CalculationState state;
+  Recalculate(window, state);
+  EXPECT_EQ(RowText(window, kSkillTable, 10).substr(RowText(window, kSkillTable, 10).find(" | ")),
+            " | 10 | 0 | 548 | -0 | 2194 | 90 | 5422");
+  EXPECT_EQ(window.Text(GainBoxName(kGainPrefix, 3, 12)), "0");
+}
+
 TEST(SkillModel, PerOutcomeDamages) {
   // Worked panel: attack power 4620, no bonus.
   AttributePanel p = PanelWith(35.62f, 227.17f, static_cast<float>(1 - static_cast<double>(0.0189f)));
