@@ -75,6 +75,14 @@ void SkipWhiteSpace(FoldedReader& reader) {
   }
 }
 
+// One optional sign; true when it was "-".
+bool TakeSign(FoldedReader& reader) {
+  const char c = reader.Peek();
+  if (c != '+' && c != '-') return false;
+  reader.Advance();
+  return c == '-';
+}
+
 // 10^n for n in 0..308, each the double nearest the exact power; beyond, infinity.
 double PowerOfTen(std::int64_t n) {
   static const std::array<double, 309> table = [] {
@@ -189,11 +197,7 @@ std::int64_t LeadingDigitExponent(std::string_view integerDigits, std::string_vi
 std::int32_t TextToInt(std::string_view text) {
   FoldedReader reader(text);
   SkipWhiteSpace(reader);
-  bool negative = false;
-  if (reader.Peek() == '+' || reader.Peek() == '-') {
-    negative = reader.Peek() == '-';
-    reader.Advance();
-  }
+  const bool negative = TakeSign(reader);
   std::uint32_t value = 0;
   while (IsDigit(reader.Peek())) {
     value = value * 10u + static_cast<std::uint32_t>(reader.Peek() - '0');
@@ -206,11 +210,7 @@ std::int32_t TextToInt(std::string_view text) {
 double TextToDouble(std::string_view text) {
   FoldedReader reader(text);
   SkipWhiteSpace(reader);
-  bool negative = false;
-  if (reader.Peek() == '+' || reader.Peek() == '-') {
-    negative = reader.Peek() == '-';
-    reader.Advance();
-  }
+  const bool negative = TakeSign(reader);
   std::string integerDigits;
   std::string fractionDigits;
   while (IsDigit(reader.Peek())) {
@@ -232,10 +232,7 @@ double TextToDouble(std::string_view text) {
   if (mark == 'e' || mark == 'E' || mark == 'd' || mark == 'D') {
     FoldedReader afterMark = reader;
     afterMark.Advance();
-    if (afterMark.Peek() == '+' || afterMark.Peek() == '-') {
-      negativeExponent = afterMark.Peek() == '-';
-      afterMark.Advance();
-    }
+    negativeExponent = TakeSign(afterMark);
     while (IsDigit(afterMark.Peek())) {
       exponentDigits.push_back(afterMark.Peek());
       afterMark.Advance();
