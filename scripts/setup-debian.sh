@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
-  locales xvfb xauth fonts-noto-cjk
+  locales xvfb xauth x11-utils fonts-noto-cjk dpkg-dev clang libclang-rt-14-dev
 )
 
 as_root() {
