@@ -41,13 +41,14 @@ ConvertedPanel ConvertPanel(const InputSnapshot& s, const AttributePanel& p, con
   const double spiritRemoved = static_cast<double>(p.spirit) - c.spirit;
   c.crit = ToFloat32(p.crit - (static_cast<double>(r.removedCritRating) - r.addedCritRating) / kCritRatingPerPercent -
                      (spiritRemoved * 0.3 + spiritRemoved * 0.23) / kCritRatingPerPercent);
-  c.critPower = ToFloat32(
-      p.critPower - (static_cast<double>(r.removedCritPowerRating) - r.addedCritPowerRating) / kCritPowerRatingPerPercent -
-      (spiritRemoved * 0.18 + spiritRemoved * 0.06) / kCritPowerRatingPerPercent);
+  c.critPower =
+      ToFloat32(p.critPower -
+                (static_cast<double>(r.removedCritPowerRating) - r.addedCritPowerRating) / kCritPowerRatingPerPercent -
+                (spiritRemoved * 0.18 + spiritRemoved * 0.06) / kCritPowerRatingPerPercent);
 
   c.overcome = TruncToInt(((RawOvercome(s.overcomeInput, p) - r.removedOvercome) + r.addedOvercome) * OvercomeScale(p));
-  c.strain = ToFloat32(p.strain - (static_cast<double>(r.removedStrainRating) - r.addedStrainRating) /
-                                      kStrainRatingPerPercent);
+  c.strain = ToFloat32(p.strain -
+                       (static_cast<double>(r.removedStrainRating) - r.addedStrainRating) / kStrainRatingPerPercent);
   c.attackPower =
       TruncToInt(((FlatBaseAttack(s.baseAttack, p) - r.removedBaseAttack) + r.addedBaseAttack) * AttackMultiplier(p) +
                  kAttackPerSpirit * c.spirit);

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "core/attribute_panel.h"
-#include "core/recalculate.h"
 #include "core/control_panel.h"
 #include "core/input_snapshot.h"
+#include "core/recalculate.h"
 
 namespace qichun {
 

@@ -17,29 +17,59 @@ struct ConsumableTotals {
 // Item lists of the five consumable boxes; index 0 is "无", -1 nothing selected.
 void AddConsumables(const InputSnapshot& s, ConsumableTotals& t) {
   switch (s.auxFoodIndex) {
-    case 1: t.spirit += 31; break;  // 佳·汉宫棋
-    case 2: t.spirit += 38; break;  // 珍·葵花鸭
-    case 3: t.spirit += 27; break;  // 汉宫棋
-    default: break;
+    case 1:
+      t.spirit += 31;
+      break;  // 佳·汉宫棋
+    case 2:
+      t.spirit += 38;
+      break;  // 珍·葵花鸭
+    case 3:
+      t.spirit += 27;
+      break;  // 汉宫棋
+    default:
+      break;
   }
   switch (s.auxMedicineIndex) {
-    case 1: t.spirit += 46; break;  // 佳·补心丹
-    case 2: t.spirit += 57; break;  // 珍·九还丹
-    case 3: t.spirit += 41; break;  // 补心丹
-    default: break;
+    case 1:
+      t.spirit += 46;
+      break;  // 佳·补心丹
+    case 2:
+      t.spirit += 57;
+      break;  // 珍·九还丹
+    case 3:
+      t.spirit += 41;
+      break;  // 补心丹
+    default:
+      break;
   }
   switch (s.enhFoodIndex) {
-    case 1: t.critPowerRating += 83; break;  // 佳·通花软牛肠
-    case 2: t.hitRating += 83; break;        // 佳·贵妃红
-    case 3: t.attack += 44; break;           // 苍·走油蹄髈
-    case 4: t.overcome += 49; break;         // 苍·提神汤
-    case 5: t.critRating += 104; break;      // 珍·金乳酥
-    default: break;
+    case 1:
+      t.critPowerRating += 83;
+      break;  // 佳·通花软牛肠
+    case 2:
+      t.hitRating += 83;
+      break;  // 佳·贵妃红
+    case 3:
+      t.attack += 44;
+      break;  // 苍·走油蹄髈
+    case 4:
+      t.overcome += 49;
+      break;  // 苍·提神汤
+    case 5:
+      t.critRating += 104;
+      break;  // 珍·金乳酥
+    default:
+      break;
   }
   switch (s.enhMedicineIndex) {
-    case 1: t.critRating += 125; break;       // 佳·白信丹
-    case 2: t.critPowerRating += 153; break;  // 珍·养魂丹
-    default: break;
+    case 1:
+      t.critRating += 125;
+      break;  // 佳·白信丹
+    case 2:
+      t.critPowerRating += 153;
+      break;  // 珍·养魂丹
+    default:
+      break;
   }
   if (s.feastIndex == 1) t.spirit += 46;  // 佳·烧尾宴
 }
@@ -47,11 +77,13 @@ void AddConsumables(const InputSnapshot& s, ConsumableTotals& t) {
 }  // namespace
 
 double AttackMultiplier(const AttributePanel& p) {
-  return 0.05 * p.buffTiangu + 0.2 * p.buffFanyin + 0.1 * p.buffJingang + 0.1 * p.buffSetAttack +
-         0.25 * p.buffZiqi + 0.1 * p.talentQisheng + 1.0;
+  return 0.05 * p.buffTiangu + 0.2 * p.buffFanyin + 0.1 * p.buffJingang + 0.1 * p.buffSetAttack + 0.25 * p.buffZiqi +
+         0.1 * p.talentQisheng + 1.0;
 }
 
-double OvercomeScale(const AttributePanel& p) { return 0.1 * p.buffTiangu + 1.0; }
+double OvercomeScale(const AttributePanel& p) {
+  return 0.1 * p.buffTiangu + 1.0;
+}
 
 double RawOvercome(std::int32_t overcomeInput, const AttributePanel& p) {
   return (overcomeInput + 342.0 * p.buffWind) + p.consumableOvercome;
@@ -110,10 +142,9 @@ AttributePanel ComputeAttributePanel(const InputSnapshot& s) {
 
   // Only the consumables' spirit carries crit and crit power; typed spirit does not.
   const double consumableSpirit = p.consumableSpirit;
-  p.crit = ToFloat32((((s.critInput + p.consumableCritRating / kCritRatingPerPercent) + 10.0 * p.talentBaoyang) +
-                      25.0 * p.buffZiqi) +
-                     ((0.3 * consumableSpirit + 0.23 * consumableSpirit) + 101.0 * p.buffQiegaoCrit) /
-                         kCritRatingPerPercent);
+  p.crit = ToFloat32(
+      (((s.critInput + p.consumableCritRating / kCritRatingPerPercent) + 10.0 * p.talentBaoyang) + 25.0 * p.buffZiqi) +
+      ((0.3 * consumableSpirit + 0.23 * consumableSpirit) + 101.0 * p.buffQiegaoCrit) / kCritRatingPerPercent);
   p.critPower = ToFloat32(
       (((s.critPowerInput + p.consumableCritPowerRating / kCritPowerRatingPerPercent) + 20.0 * p.talentBaoyang) +
        25.0 * p.buffZiqi) +

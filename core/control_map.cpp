@@ -101,9 +101,9 @@ constexpr InitialInput kInitialInputs[] = {
 };
 
 constexpr std::string_view kAttributeRowTitles[] = {"原属性", "转换后"};
-constexpr std::string_view kSkillRowTitles[] = {"四象轮回", "转换后", "两仪化形（五豆）", "转换后", "太极无极",
-                                                "转换后",   "六合独尊", "转换后",           "万世不竭", "转换后",
-                                                "剑出鸿蒙", "转换后", ""};
+constexpr std::string_view kSkillRowTitles[] = {
+    "四象轮回", "转换后",   "两仪化形（五豆）", "转换后",   "太极无极", "转换后", "六合独尊",
+    "转换后",   "万世不竭", "转换后",           "剑出鸿蒙", "转换后",   ""};
 
 }  // namespace
 
@@ -180,8 +180,8 @@ void ControlMap::SetCurrentIndex(std::string_view control, int index) {
 
 void ControlMap::SetCell(std::string_view listView, int row, int column, std::string_view text) {
   if (row < 0 || column < 0 || column >= kColumns) return;
-  std::vector<Row>& rows = listView == kAttributeTable ? m_attributeRows : m_skillRows;
   if (listView != kAttributeTable && listView != kSkillTable) return;
+  std::vector<Row>& rows = listView == kAttributeTable ? m_attributeRows : m_skillRows;
   if (static_cast<std::size_t>(row) >= rows.size()) rows.resize(static_cast<std::size_t>(row) + 1);
   rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].assign(text);
 }

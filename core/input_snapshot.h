@@ -11,8 +11,8 @@
 namespace qichun {
 
 struct TargetPreset {
-  std::string_view radio;  // control name, "mz97"
-  std::string_view name;   // caption, "中级试炼木桩"
+  std::string_view radio;             // control name, "mz97"
+  std::string_view name;              // caption, "中级试炼木桩"
   float targetHitRequirement = 0;     // percent
   float targetStrainRequirement = 0;  // percent
   float damageReduction = 0;          // fraction

@@ -62,7 +62,9 @@ class FoldedReader {
   char m_char = '\0';
 };
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 void SkipWhiteSpace(FoldedReader& reader) {
   for (;;) {
@@ -103,8 +105,8 @@ double PowerOfTen(std::int64_t n) {
 // non-zero value.
 std::string GeneralFormat(double value, int significantDigits) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::scientific, significantDigits - 1);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, significantDigits - 1);
   const std::string_view scientific(buffer, static_cast<std::size_t>(result.ptr - buffer));
 
   std::string digits;
@@ -115,8 +117,8 @@ std::string GeneralFormat(double value, int significantDigits) {
     if (scientific[i] != '.') digits.push_back(scientific[i]);
   }
   int exponent = 0;
-  std::from_chars(scientific.data() + i + (scientific[i + 1] == '+' ? 2 : 1),
-                  scientific.data() + scientific.size(), exponent);
+  std::from_chars(scientific.data() + i + (scientific[i + 1] == '+' ? 2 : 1), scientific.data() + scientific.size(),
+                  exponent);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
 
   std::string text;
@@ -273,7 +275,9 @@ float ToFloat32(double value) {
   return static_cast<float>(value);
 }
 
-float TextToFloat(std::string_view text) { return ToFloat32(TextToDouble(text)); }
+float TextToFloat(std::string_view text) {
+  return ToFloat32(TextToDouble(text));
+}
 
 std::int32_t TruncToInt(double value) {
   constexpr double kTwoTo63 = 9223372036854775808.0;
@@ -326,7 +330,9 @@ std::string FloatToText(float value) {
   return GeneralFormat(rounded, 6);
 }
 
-std::string RoundedText(double x, std::int32_t places) { return DoubleToText(RoundPlaces(x, places)); }
+std::string RoundedText(double x, std::int32_t places) {
+  return DoubleToText(RoundPlaces(x, places));
+}
 
 std::string PointsWithPercentText(std::int32_t points, double divisor) {
   std::string text = IntToText(points);

@@ -21,10 +21,12 @@ void Recalculate(ControlPanel& window, CalculationState& state) {
       window.SetCell(kSkillTable, skill.tableRow, column, texts[k].row[static_cast<std::size_t>(column - 1)]);
     }
     for (int a = 0; a < 6; ++a) {
-      window.SetText(GainBoxName(kGainPrefix, a, skill.number), texts[k].gains.pointsPerPercent[static_cast<std::size_t>(a)]);
+      window.SetText(GainBoxName(kGainPrefix, a, skill.number),
+                     texts[k].gains.pointsPerPercent[static_cast<std::size_t>(a)]);
     }
     for (int a = 0; a < 6; ++a) {
-      window.SetText(GainBoxName(kGainPrefix, a, skill.number + 6), texts[k].gains.percentPerPoint[static_cast<std::size_t>(a)]);
+      window.SetText(GainBoxName(kGainPrefix, a, skill.number + 6),
+                     texts[k].gains.percentPerPoint[static_cast<std::size_t>(a)]);
     }
   }
 }

@@ -3,9 +3,8 @@
 
 #include <cstdint>
 #include <cstdlib>
-#include <string_view>
-
 #include <nlohmann/json.hpp>
+#include <string_view>
 
 #include "eval_json.h"
 

@@ -4,8 +4,7 @@
 
 namespace qichun {
 
-SkillModelTexts RunSkillModel(const InputSnapshot& snapshot, const AttributePanel& panel,
-                              RowDamageText damageText) {
+SkillModelTexts RunSkillModel(const InputSnapshot& snapshot, const AttributePanel& panel, RowDamageText damageText) {
   const SkillModifierSet modifiers = ClampSkillModifiers(CollectSkillModifiers(snapshot), panel);
   SkillModelTexts texts;
   for (std::size_t k = 0; k < kSkillCount; ++k) {

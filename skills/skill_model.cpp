@@ -79,8 +79,7 @@ SkillTerms ComputeSkillTerms(const SkillProfile& skill, const SkillModifiers& m,
 SkillResult ComputeSkillResult(const SkillProfile& skill, const SkillModifiers& m, const AttributePanel& p) {
   const SkillTerms t = ComputeSkillTerms(skill, m, p);
   SkillResult r;
-  r.expectedDamage =
-      ToFloat32(t.attackTerm * t.overcomeFactor * t.outcomeFactor * t.damageMultiplier * t.mitigation);
+  r.expectedDamage = ToFloat32(t.attackTerm * t.overcomeFactor * t.outcomeFactor * t.damageMultiplier * t.mitigation);
   const double hitValue = t.attackTerm * t.overcomeFactor * t.damageMultiplier * t.mitigation;
   r.hitDamage = TruncToInt(hitValue);
   r.critDamage = TruncToInt((r.hitDamage * (p.critPower + static_cast<double>(m.critPowerBonus))) / 100);

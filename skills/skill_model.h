@@ -60,8 +60,7 @@ SkillModifierSet CollectSkillModifiers(const InputSnapshot& snapshot);
 SkillModifierSet ClampSkillModifiers(SkillModifierSet modifiers, const AttributePanel& panel);
 
 SkillTerms ComputeSkillTerms(const SkillProfile& skill, const SkillModifiers& modifiers, const AttributePanel& panel);
-SkillResult ComputeSkillResult(const SkillProfile& skill, const SkillModifiers& modifiers,
-                               const AttributePanel& panel);
+SkillResult ComputeSkillResult(const SkillProfile& skill, const SkillModifiers& modifiers, const AttributePanel& panel);
 
 enum class DamageText {
   TruncatedInteger,  // the unconverted 四象轮回 row

@@ -22,7 +22,9 @@ const std::string kNoGain = "无";
 const std::string kZeroGain = "0";
 
 // Whole points needed, rounded up: a need of exactly 49 shows 50 as well.
-std::string PointsText(double amount) { return DoubleToText(static_cast<double>(TruncToInt(amount)) + 1); }
+std::string PointsText(double amount) {
+  return DoubleToText(static_cast<double>(TruncToInt(amount)) + 1);
+}
 
 // A degenerate panel (miss rate of 100% or more) gives infinite or NaN amounts
 // that no rule catches: such a gain cannot be had, so it reads "无".
@@ -72,13 +74,13 @@ SkillStatGains ComputeStatGains(const SkillProfile& skill, const SkillModifiers&
   points[0] = std::isfinite(baseAttackNeed) ? PointsText(baseAttackNeed) : kNoGain;
 
   // Hit: lower the miss rate by a hundredth of E.
-  const float hitNeed = ToFloat32(
-      ((((missRate + targetOutcome) - t.critTerm) - insightRate * 0.25) - 1 + insightRate) * kHitPointsPerRate);
+  const float hitNeed = ToFloat32(((((missRate + targetOutcome) - t.critTerm) - insightRate * 0.25) - 1 + insightRate) *
+                                  kHitPointsPerRate);
   points[1] = PointsOrNone(hitNeed, hitNeed / kHitPointsPerRate - missRate > kCapTolerance);
 
   // Strain: removing insight gains three quarters of a hit.
-  const float strainNeed = ToFloat32(
-      (insightRate + (((targetOutcome - t.critTerm) - 1) + missRate) / 0.75) * kStrainPointsPerRate);
+  const float strainNeed =
+      ToFloat32((insightRate + (((targetOutcome - t.critTerm) - 1) + missRate) / 0.75) * kStrainPointsPerRate);
   points[2] = PointsOrNone(strainNeed, strainNeed / kStrainPointsPerRate - insightRate > kCapTolerance);
 
   const float critNeed = ToFloat32(((targetOutcome - t.baseOutcome) / (pm - 1) - c) * kCritPointsPerChance);
@@ -88,26 +90,24 @@ SkillStatGains ComputeStatGains(const SkillProfile& skill, const SkillModifiers&
       ToFloat32(((targetOutcome - t.baseOutcome) / c - (pm - 1)) * kCritPowerPointsPerMultiplier);
   points[4] = PointsOrNone(critPowerNeed, (critPowerNeed / kCritPowerPointsPerMultiplier + pm) - 3 > kCapTolerance);
 
-  const float overcomeNeed =
-      ToFloat32(((((((rawOvercome * overcomeScale) / kOvercomePointsPerFactor + 1) * 1.01 - 1) *
-                   kOvercomePointsPerFactor) /
-                  overcomeScale) -
-                 rawOvercome));
+  const float overcomeNeed = ToFloat32(
+      ((((((rawOvercome * overcomeScale) / kOvercomePointsPerFactor + 1) * 1.01 - 1) * kOvercomePointsPerFactor) /
+        overcomeScale) -
+       rawOvercome));
   points[5] = PointsOrNone(overcomeNeed, false);
 
   StatGains& percent = gains.percentPerPoint;
 
   // The panel truncates attack power; this one keeps the dropped fraction.
-  const double attackPlusOne = (s.baseAttack + p.buffWater * 70.0 + p.consumableAttack + 1) * attackMultiplier +
-                               p.spirit * kAttackPerSpirit;
+  const double attackPlusOne =
+      (s.baseAttack + p.buffWater * 70.0 + p.consumableAttack + 1) * attackMultiplier + p.spirit * kAttackPerSpirit;
   const double attackTermPlusOne = attackPlusOne * a + b;
   percent[0] = PercentText(attackTermPlusOne * O * E * M * R, T, 100);
 
   if (std::fabs(missRate) <= kCapTolerance) {
     percent[1] = kZeroGain;
   } else {
-    const double outcome =
-        insightRate * 0.25 + (((1 - missRate) + kOneHitPoint) - insightRate) + t.critTerm;
+    const double outcome = insightRate * 0.25 + (((1 - missRate) + kOneHitPoint) - insightRate) + t.critTerm;
     percent[1] = PercentText(A * O * outcome * M * R, T, 100);
   }
 

@@ -16,7 +16,7 @@ namespace qichun {
 
 // Order of computing and writing, and the word in each box name.
 inline constexpr std::array<std::string_view, 6> kGainAttributeWords = {"基础攻击力", "命中", "无双",
-                                                                         "会心", "会效", "破防"};
+                                                                        "会心",       "会效", "破防"};
 
 using StatGains = std::array<std::string, 6>;
 
@@ -26,8 +26,7 @@ struct SkillStatGains {
 };
 
 // `baseAttack` and `overcomeInput` of the snapshot are the typed (or converted) bases.
-SkillStatGains ComputeStatGains(const SkillProfile& skill, const SkillModifiers& modifiers,
-                                const SkillResult& result, const AttributePanel& panel,
-                                const InputSnapshot& snapshot);
+SkillStatGains ComputeStatGains(const SkillProfile& skill, const SkillModifiers& modifiers, const SkillResult& result,
+                                const AttributePanel& panel, const InputSnapshot& snapshot);
 
 }  // namespace qichun

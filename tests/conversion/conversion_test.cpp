@@ -58,23 +58,35 @@ TEST(Conversion, ConvertedAttributeRows) {
   };
   const Case cases[] = {
       {"equal amounts on every line change nothing",
-       {{"编辑框30", "7"}, {"编辑框29", "7"}, {"编辑框20", "3.5"}, {"编辑框14", "3.5"}, {"编辑框16", "9"},
-        {"编辑框3", "9"}, {"编辑框21", "12"}, {"编辑框15", "12"}},
+       {{"编辑框30", "7"},
+        {"编辑框29", "7"},
+        {"编辑框20", "3.5"},
+        {"编辑框14", "3.5"},
+        {"编辑框16", "9"},
+        {"编辑框3", "9"},
+        {"编辑框21", "12"},
+        {"编辑框15", "12"}},
        "949 | 103.11 | 45.62 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | 98.11"},
-      {"removing 100 spirit", {{"编辑框30", "100"}},
+      {"removing 100 spirit",
+       {{"编辑框30", "100"}},
        "849 | 103.11 | 44.34 | 245.57 | 1300  （35.94%） | 30.29 | 4741 | 98.11"},
       {"天鼓雷音阵 scales the moved overcome",
        {{"增益天鼓雷音阵", 1}, {"编辑框6", "1000"}, {"编辑框3", "100"}},
        "949 | 106.11 | 45.62 | 247.17 | 1210  （33.45%） | 30.29 | 5064 | 100"},
-      {"crit power lifted above 300", {{"编辑框11", "1500"}},
+      {"crit power lifted above 300",
+       {{"编辑框11", "1500"}},
        "949 | 103.11 | 45.62 | 300 | 1300  （35.94%） | 30.29 | 4916 | 98.11"},
-      {"removing 34.25 hit rating lowers hit by 1", {{"编辑框20", "34.25"}},
+      {"removing 34.25 hit rating lowers hit by 1",
+       {{"编辑框20", "34.25"}},
        "949 | 102.11 | 45.62 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | 97.11"},
-      {"hit moved exactly onto the requirement", {{"编辑框9", "104"}, {"编辑框14", "34.25"}},
+      {"hit moved exactly onto the requirement",
+       {{"编辑框9", "104"}, {"编辑框14", "34.25"}},
        "949 | 105 | 45.62 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | 100"},
-      {"strain rating is taken from the panel's strain", {{"编辑框19", "256.85"}},
+      {"strain rating is taken from the panel's strain",
+       {{"编辑框19", "256.85"}},
        "949 | 103.11 | 45.62 | 247.17 | 1300  （35.94%） | 20.29 | 4916 | 98.11"},
-      {"crit follows the cap of the converted build", {{"编辑框8", "80"}, {"编辑框20", "342.5"}},
+      {"crit follows the cap of the converted build",
+       {{"编辑框8", "80"}, {"编辑框20", "342.5"}},
        "949 | 93.11 | 88.11 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | 88.11"},
       {"removing more than the build has goes negative",
        {{"编辑框21", "10000"}, {"编辑框16", "5000"}},
@@ -158,7 +170,8 @@ TEST(Conversion, DegenerateConvertedBuildStillWritesEveryText) {
   for (int a = 0; a < 6; ++a) {
     for (int n = 1; n <= 12; ++n) {
       const std::string text = c.Box(kConvertedGainPrefix, a, n);
-      EXPECT_TRUE(text == "无" || text == "0" || text.find_first_of("nai") == std::string::npos) << a << " " << n << " " << text;
+      EXPECT_TRUE(text == "无" || text == "0" || text.find_first_of("nai") == std::string::npos)
+          << a << " " << n << " " << text;
     }
   }
 }

@@ -46,17 +46,32 @@ TEST(AttributePanel, RowTexts) {
   const Case cases[] = {
       {"start-up state", {}, "949 | 103.11 | 45.62 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | 98.11"},
       {"every consumable and buff against 极境试炼木桩",
-       {{"组合框1", 2}, {"组合框5", 2}, {"组合框4", 5}, {"组合框3", 1}, {"组合框2", 1},
-        {"增益紫气东来", 1}, {"增益金刚怒目", 1}, {"增益天鼓雷音阵", 1}, {"增益繁音急节", 1},
-        {"增益套装攻击力", 1}, {"增益水特效", 1}, {"增益风特效", 1}, {"增益切糕会效", 1},
-        {"增益切糕会心", 1}, {"增益切糕无双", 1}, {"mz97", 0}, {"mz99", 1}},
+       {{"组合框1", 2},
+        {"组合框5", 2},
+        {"组合框4", 5},
+        {"组合框3", 1},
+        {"组合框2", 1},
+        {"增益紫气东来", 1},
+        {"增益金刚怒目", 1},
+        {"增益天鼓雷音阵", 1},
+        {"增益繁音急节", 1},
+        {"增益套装攻击力", 1},
+        {"增益水特效", 1},
+        {"增益风特效", 1},
+        {"增益切糕会效", 1},
+        {"增益切糕会心", 1},
+        {"增益切糕无双", 1},
+        {"mz97", 0},
+        {"mz99", 1}},
        "1090 | 106.11 | 80.37 | 281.35 | 1806  （49.93%） | 34.22 | 7361 | 85.33"},
       {"crit above the cap, crit power above 300",
        {{"编辑框8", "90"}, {"编辑框7", "295"}},
        "949 | 103.11 | 98.11 | 300 | 1300  （35.94%） | 30.29 | 4916 | 98.11"},
-      {"hit above the requirement", {{"编辑框9", "106"}},
+      {"hit above the requirement",
+       {{"编辑框9", "106"}},
        "949 | 106 | 45.62 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | 100"},
-      {"empty hit box: miss rate 1.05, crit clamped to a negative cap", {{"编辑框9", ""}},
+      {"empty hit box: miss rate 1.05, crit clamped to a negative cap",
+       {{"编辑框9", ""}},
        "949 | 0 | -5 | 247.17 | 1300  （35.94%） | 30.29 | 4916 | -5"},
   };
   for (const Case& c : cases) EXPECT_EQ(RowOf(c.changes), c.row) << c.label;
@@ -74,8 +89,10 @@ TEST(AttributePanel, ConsumableTotals) {
     std::int32_t points;
   };
   const Case cases[] = {
-      {"组合框1", 1, &AttributePanel::consumableSpirit, 31}, {"组合框1", 3, &AttributePanel::consumableSpirit, 27},
-      {"组合框5", 1, &AttributePanel::consumableSpirit, 46}, {"组合框5", 3, &AttributePanel::consumableSpirit, 41},
+      {"组合框1", 1, &AttributePanel::consumableSpirit, 31},
+      {"组合框1", 3, &AttributePanel::consumableSpirit, 27},
+      {"组合框5", 1, &AttributePanel::consumableSpirit, 46},
+      {"组合框5", 3, &AttributePanel::consumableSpirit, 41},
       {"组合框4", 1, &AttributePanel::consumableCritPowerRating, 83},
       {"组合框4", 2, &AttributePanel::consumableHitRating, 83},
       {"组合框4", 3, &AttributePanel::consumableAttack, 44},
@@ -123,8 +140,12 @@ TEST(AttributePanel, HitEqualToTheRequirementGivesZeroMissRate) {
 }
 
 TEST(AttributePanel, HugeInputsWrapWithoutUndefinedBehaviour) {
-  const AttributePanel p = PanelOf({{"编辑框10", "2147483647"}, {"组合框1", 2}, {"编辑框4", "-2147483648"},
-                                    {"编辑框6", "2147483647"}, {"编辑框9", "1e39"}, {"编辑框8", "-1e39"}});
+  const AttributePanel p = PanelOf({{"编辑框10", "2147483647"},
+                                    {"组合框1", 2},
+                                    {"编辑框4", "-2147483648"},
+                                    {"编辑框6", "2147483647"},
+                                    {"编辑框9", "1e39"},
+                                    {"编辑框8", "-1e39"}});
   EXPECT_EQ(p.spirit, -2147483611);  // 2^31 − 1 + 38 keeps its low 32 bits
   EXPECT_EQ(p.missRate, 0.0f);
   EXPECT_EQ(p.overcome, 2147483647);

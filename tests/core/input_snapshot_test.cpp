@@ -32,8 +32,8 @@ TEST(ReadInputSnapshot, ReadsTheWindowAsCreated) {
   EXPECT_EQ(s.auxFoodIndex, -1);
   EXPECT_EQ(s.feastIndex, -1);
   EXPECT_EQ(s.talentWusuo, 0);
-  EXPECT_EQ(s.talentBaihong + s.talentShuangfeng + s.talentWuxing + s.talentWanwu + s.talentKuibu +
-                s.talentQisheng + s.talentBaoyang,
+  EXPECT_EQ(s.talentBaihong + s.talentShuangfeng + s.talentWuxing + s.talentWanwu + s.talentKuibu + s.talentQisheng +
+                s.talentBaoyang,
             7);
   const int checkedBooks[] = {1, 2, 4, 7, 9, 10, 11, 12, 13, 17, 18};
   for (int n = 1; n < kSkillBookBoxCount; ++n) {
@@ -102,8 +102,14 @@ TEST(ApplyTargetRadio, SetsTheDescriptionThenRecalculates) {
 
 TEST(Recalculate, PlaceholderBoxesChangeNothing) {
   ControlMap plain = ControlMap::WithInitialState();
-  ControlMap ticked = WindowWith({{"增益切糕命中", 1}, {"选择框29", 1}, {"选择框30", 1}, {"选择框31", 1},
-                                  {"选择框32", 1}, {"选择框33", 1}, {"选择框34", 1}, {"选择框35", 1},
+  ControlMap ticked = WindowWith({{"增益切糕命中", 1},
+                                  {"选择框29", 1},
+                                  {"选择框30", 1},
+                                  {"选择框31", 1},
+                                  {"选择框32", 1},
+                                  {"选择框33", 1},
+                                  {"选择框34", 1},
+                                  {"选择框35", 1},
                                   {"选择框36", 1}});
   CalculationState plainState;
   CalculationState tickedState;

@@ -1,7 +1,7 @@
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "core/number_rules.h"
 

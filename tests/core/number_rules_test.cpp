@@ -1,10 +1,10 @@
 #include "core/number_rules.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
 #include <string>
-
-#include <gtest/gtest.h>
 
 namespace qichun {
 namespace {
@@ -47,9 +47,14 @@ TEST(TextToNumber, FoldsFullWidthSignsExponentsAndSpaces) {
   EXPECT_EQ(TextToDouble("２ｄ－１"), 0.2);
   EXPECT_EQ(TextToDouble("\t\n\v\f\r 7"), 7.0);
   // Other characters stop the parse: a NUL, an emoji, a lone continuation byte.
-  EXPECT_EQ(TextToDouble(std::string("3\0" "4", 3)), 3.0);
+  EXPECT_EQ(TextToDouble(std::string("3\0"
+                                     "4",
+                                     3)),
+            3.0);
   EXPECT_EQ(TextToInt("5😀6"), 5);
-  EXPECT_EQ(TextToInt("\x80" "9"), 0);
+  EXPECT_EQ(TextToInt("\x80"
+                      "9"),
+            0);
   EXPECT_EQ(TextToInt("\xEF\xBC"), 0);  // a truncated full-width form
 }
 
@@ -102,7 +107,7 @@ TEST(RoundPlaces, RoundsHalfAwayFromZeroAfterTheNudge) {
     double expected;
   };
   const Case cases[] = {
-      {2.675, 2, 2.68}, {-2.675, 2, -2.68}, {0.125, 2, 0.13}, {1.005, 2, 1.01},
+      {2.675, 2, 2.68}, {-2.675, 2, -2.68}, {0.125, 2, 0.13},   {1.005, 2, 1.01},
       {2.5, 0, 3},      {-2.5, 0, -3},      {1234.5, -2, 1200},
   };
   for (const Case& c : cases) EXPECT_EQ(RoundPlaces(c.x, c.places), c.expected) << c.x << " at " << c.places;

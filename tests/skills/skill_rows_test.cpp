@@ -1,10 +1,9 @@
-#include "skills/skill_model.h"
-
 #include <gtest/gtest.h>
 
 #include "core/number_rules.h"
 #include "core/recalculate.h"
 #include "skills/run_skill_model.h"
+#include "skills/skill_model.h"
 #include "support/window_state.h"
 
 namespace qichun {
@@ -62,8 +61,10 @@ TEST(SkillModel, BooksTalentsAndBuffsReachTheirSkill) {
       {"选择框17 alone", {{"选择框17", 1}}, WanshiBujie, {0, 0, 5}},
       {"选择框18 alone", {{"选择框18", 1}}, WanshiBujie, {0, 0, 4}},
       {"选择框19 alone", {{"选择框19", 1}}, WanshiBujie, {0, 0, 3}},
-      {"跬步, 套装伤害 and the three books", {{"奇穴跬步", 1}, {"增益套装伤害", 1}, {"选择框17", 1}, {"选择框18", 1}, {"选择框19", 1}},
-       WanshiBujie, {0, 0, 97}},
+      {"跬步, 套装伤害 and the three books",
+       {{"奇穴跬步", 1}, {"增益套装伤害", 1}, {"选择框17", 1}, {"选择框18", 1}, {"选择框19", 1}},
+       WanshiBujie,
+       {0, 0, 97}},
       {"雾锁", {{"奇穴雾锁", 1}}, SixiangLunhui, {0, 0, 10}},
       {"橙武 on 四象轮回", {{"增益橙武属性", 1}}, SixiangLunhui, {0, 0, 5}},
       {"橙武 on 太极无极", {{"增益橙武属性", 1}}, TaijiWuji, {0, 0, 5}},
@@ -75,15 +76,17 @@ TEST(SkillModel, BooksTalentsAndBuffsReachTheirSkill) {
       {"太极 books", {{"选择框14", 1}, {"选择框15", 1}, {"选择框12", 1}}, TaijiWuji, {5, 0, 15}},
       {"四象 books", {{"选择框3", 1}}, SixiangLunhui, {2, 0, 0}},
       {"a state of 2 is not checked", {{"选择框3", 2}, {"奇穴雾锁", 2}}, SixiangLunhui, {0, 0, 0}},
-      {"剑出鸿蒙 takes nothing", {{"奇穴白虹", 1}, {"奇穴无形", 1}, {"奇穴万物", 1}, {"增益套装伤害", 1}},
-       JianchuHongmeng, {0, 0, 0}},
+      {"剑出鸿蒙 takes nothing",
+       {{"奇穴白虹", 1}, {"奇穴无形", 1}, {"奇穴万物", 1}, {"增益套装伤害", 1}},
+       JianchuHongmeng,
+       {0, 0, 0}},
   };
   for (const Case& c : cases) {
     // Start from nothing checked, so each case shows its own sources.
     ControlMap window = ControlMap::WithInitialState();
-    for (std::string_view box : {"奇穴白虹", "奇穴霜峰", "奇穴无形", "奇穴万物", "奇穴跬步", "选择框1", "选择框2",
-                                 "选择框4", "选择框7", "选择框9", "选择框10", "选择框11", "选择框12", "选择框13",
-                                 "选择框17", "选择框18"}) {
+    for (std::string_view box :
+         {"奇穴白虹", "奇穴霜峰", "奇穴无形", "奇穴万物", "奇穴跬步", "选择框1", "选择框2", "选择框4", "选择框7",
+          "选择框9", "选择框10", "选择框11", "选择框12", "选择框13", "选择框17", "选择框18"}) {
       window.SetCheckState(box, 0);
     }
     for (const ControlChange& change : c.changes) window.SetCheckState(change.control, std::get<int>(change.value));
@@ -112,8 +115,8 @@ TEST(SkillModel, CritBonusIsCutToTheWholeRoomLeft) {
   m[SixiangLunhui].critBonus = 10;
   m = ClampSkillModifiers(m, p);
   EXPECT_EQ(m[SixiangLunhui].critBonus, 4);
-  const auto row = FormatSkillRow(ComputeSkillResult(SkillProfiles()[0], m[0], p), m[0], p,
-                                  DamageText::TruncatedInteger);
+  const auto row =
+      FormatSkillRow(ComputeSkillResult(SkillProfiles()[0], m[0], p), m[0], p, DamageText::TruncatedInteger);
   EXPECT_EQ(row[6], "89.3");
   EXPECT_EQ(row[4], "0.7");
 }

@@ -1,9 +1,9 @@
 #include "skills/stat_gains.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <limits>
-
-#include <gtest/gtest.h>
 
 #include "core/number_rules.h"
 #include "core/recalculate.h"
@@ -102,7 +102,8 @@ TEST_F(WorkedExample, AttackFoodMovesBaseAttackNeedOnlyThroughAttackPower) {
 
 TEST(StatGains, NoGainAtTheCapsAndWithoutMissOrInsight) {
   // Hit 106 and strain 21: no miss, no insight; crit 90 sits at the cap; crit power 300.
-  const ControlMap window = Recalculated({{"编辑框9", "106"}, {"编辑框5", "21"}, {"编辑框8", "90"}, {"编辑框7", "300"}});
+  const ControlMap window =
+      Recalculated({{"编辑框9", "106"}, {"编辑框5", "21"}, {"编辑框8", "90"}, {"编辑框7", "300"}});
   for (int k = 1; k <= kSkillCount; ++k) {
     EXPECT_EQ(window.Text(GainBoxName(kGainPrefix, 1, k)), "无") << k;
     EXPECT_EQ(window.Text(GainBoxName(kGainPrefix, 2, k)), "无") << k;

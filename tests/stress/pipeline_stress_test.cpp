@@ -2,13 +2,13 @@
 // gets a text, and the gain boxes never show a non-number.
 // QICHUN_STRESS_STATES sets how many states (a short run by default).
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <random>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "conversion/conversion.h"
 #include "core/control_map.h"
@@ -18,25 +18,53 @@
 namespace qichun {
 namespace {
 
-constexpr std::string_view kEditBoxes[] = {"编辑框10", "编辑框9", "编辑框8", "编辑框7", "编辑框6", "编辑框5",
-                                           "编辑框4"};
+constexpr std::string_view kEditBoxes[] = {"编辑框10", "编辑框9", "编辑框8", "编辑框7",
+                                           "编辑框6",  "编辑框5", "编辑框4"};
 constexpr std::string_view kConversionBoxes[] = {"编辑框30", "编辑框29", "编辑框20", "编辑框14", "编辑框19",
                                                  "编辑框13", "编辑框18", "编辑框12", "编辑框17", "编辑框11",
                                                  "编辑框16", "编辑框3",  "编辑框21", "编辑框15"};
 constexpr std::string_view kComboBoxes[] = {"组合框1", "组合框2", "组合框3", "组合框4", "组合框5"};
 constexpr std::string_view kCheckBoxes[] = {
-    "奇穴雾锁", "奇穴白虹", "奇穴霜峰", "奇穴无形", "奇穴万物", "奇穴跬步", "奇穴期声", "奇穴抱阳",
-    "增益紫气东来", "增益金刚怒目", "增益天鼓雷音阵", "增益繁音急节", "增益套装伤害", "增益套装攻击力",
-    "增益橙武属性", "增益水特效", "增益风特效", "增益切糕会效", "增益切糕无双", "增益切糕会心", "增益切糕命中",
-    "选择框1", "选择框2", "选择框3", "选择框4", "选择框5", "选择框6", "选择框7", "选择框8", "选择框9",
-    "选择框10", "选择框11", "选择框12", "选择框13", "选择框14", "选择框15", "选择框17", "选择框18", "选择框19",
-    "mz96", "mz97", "mz98", "mz99", "mz100"};
+    "奇穴雾锁",     "奇穴白虹",     "奇穴霜峰",     "奇穴无形",       "奇穴万物",     "奇穴跬步",     "奇穴期声",
+    "奇穴抱阳",     "增益紫气东来", "增益金刚怒目", "增益天鼓雷音阵", "增益繁音急节", "增益套装伤害", "增益套装攻击力",
+    "增益橙武属性", "增益水特效",   "增益风特效",   "增益切糕会效",   "增益切糕无双", "增益切糕会心", "增益切糕命中",
+    "选择框1",      "选择框2",      "选择框3",      "选择框4",        "选择框5",      "选择框6",      "选择框7",
+    "选择框8",      "选择框9",      "选择框10",     "选择框11",       "选择框12",     "选择框13",     "选择框14",
+    "选择框15",     "选择框17",     "选择框18",     "选择框19",       "mz96",         "mz97",         "mz98",
+    "mz99",         "mz100"};
 
 // Pieces texts are made of: ordinary numbers, extremes, full-width forms, emoji, NUL.
-const std::vector<std::string> kPieces = {
-    "0", "1", "9", "949", "103.11", "-", "+", ".", "e", "d", "E5", "e-400", "1e308", "1e39", "2147483647",
-    "4294967296", "１２", "．５", "－", "\u3000", "😀", std::string(1, '\0'), "abc", "，", " ", "\t", "nan", "inf",
-    std::string(300, '9'), "\xEF\xBC", "\x80"};
+const std::vector<std::string> kPieces = {"0",
+                                          "1",
+                                          "9",
+                                          "949",
+                                          "103.11",
+                                          "-",
+                                          "+",
+                                          ".",
+                                          "e",
+                                          "d",
+                                          "E5",
+                                          "e-400",
+                                          "1e308",
+                                          "1e39",
+                                          "2147483647",
+                                          "4294967296",
+                                          "１２",
+                                          "．５",
+                                          "－",
+                                          "\u3000",
+                                          "😀",
+                                          std::string(1, '\0'),
+                                          "abc",
+                                          "，",
+                                          " ",
+                                          "\t",
+                                          "nan",
+                                          "inf",
+                                          std::string(300, '9'),
+                                          "\xEF\xBC",
+                                          "\x80"};
 
 std::string RandomText(std::mt19937& random) {
   std::uniform_int_distribution<std::size_t> count(0, 6);

@@ -1,6 +1,7 @@
 #include "eval_json.h"
 
 #include <gtest/gtest.h>
+
 #include <nlohmann/json.hpp>
 
 namespace qichun {
@@ -17,8 +18,8 @@ json Evaluate(std::string_view input) {
 
 TEST(QichunEval, StartUpStateWithoutConversion) {
   const json out = Evaluate("{}");
-  EXPECT_EQ(out["超级列表框1"][0], json({"原属性", "949", "103.11", "45.62", "247.17", "1300  （35.94%）", "30.29",
-                                          "4916", "98.11"}));
+  EXPECT_EQ(out["超级列表框1"][0],
+            json({"原属性", "949", "103.11", "45.62", "247.17", "1300  （35.94%）", "30.29", "4916", "98.11"}));
   EXPECT_EQ(out["超级列表框1"][1], json({"转换后", "", "", "", "", "", "", "", ""}));
   ASSERT_EQ(out["超级列表框2"].size(), 13u);
   EXPECT_EQ(out["超级列表框2"][0], json({"四象轮回", "10385", "1.89", "0", "1321", "35.49", "5284", "62.62", "13588"}));

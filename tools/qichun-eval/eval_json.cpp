@@ -1,7 +1,6 @@
 #include "eval_json.h"
 
 #include <limits>
-
 #include <nlohmann/json.hpp>
 
 #include "conversion/conversion.h"
@@ -15,7 +14,9 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-EvalOutcome Failure(std::string message) { return EvalOutcome{2, {}, std::move(message)}; }
+EvalOutcome Failure(std::string message) {
+  return EvalOutcome{2, {}, std::move(message)};
+}
 
 // Sets one control from its JSON value; an error text when it cannot.
 std::string ApplyControl(ControlMap& window, const std::string& name, const json& value) {
