@@ -44,6 +44,15 @@ constexpr std::array<const char*, 2> kGainPageHeadingsPercentPerPoint = {
 
 constexpr std::array<int, 7> kColouredSkillRows = {0, 2, 4, 6, 8, 10, 12};
 
+// The layout is measured for CJK text 11 pixels high: at that size every caption fits its box.
+void UseWindowFont(QWidget& window) {
+  QFont font = window.font();
+  font.setFamilies({QStringLiteral("Noto Sans CJK SC"), QStringLiteral("WenQuanYi Micro Hei"),
+                    QStringLiteral("Microsoft YaHei"), QStringLiteral("SimSun")});
+  font.setPixelSize(11);
+  window.setFont(font);
+}
+
 template <typename Widget>
 Widget* Named(const WidgetControlPanel& controls, std::string_view name) {
   return qobject_cast<Widget*>(controls.Find(name));
@@ -57,6 +66,7 @@ MainWindow::MainWindow(RowColourRegistry& rowColours, QWidget* parent)
       m_ui(std::make_unique<Ui::MainWindow>()),
       m_rowColours(rowColours) {
   m_ui->setupUi(this);
+  UseWindowFont(*this);
   setWindowTitle(QString::fromUtf8(kCaption));
   setFixedSize(size());
   setBackgroundRole(QPalette::Button);

@@ -6,7 +6,7 @@
 namespace qichun {
 namespace {
 
-constexpr int kRowHeight = 14;
+constexpr int kRowHeight = 13;
 const QColor kGridColour(208, 208, 208);
 
 }  // namespace

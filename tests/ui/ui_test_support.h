@@ -1,0 +1,112 @@
+#pragma once
+
+// Finding controls by name and answering modal dialogs in window tests.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <QTextEdit>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "ui/main_window.h"
+#include "ui/report_list_view.h"
+#include "ui/row_colour_registry.h"
+
+namespace qichun::testing {
+
+template <typename Widget = QWidget>
+Widget* Find(const QWidget& window, const char* name) {
+  return window.findChild<Widget*>(QString::fromUtf8(name));
+}
+
+// A main window as the program creates it, shown, with its first results.
+struct ShownWindow {
+  RowColourRegistry rowColours;
+  std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(rowColours);
+
+  ShownWindow() {
+    window->Recalculate();
+    window->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+  }
+  template <typename Widget = QWidget>
+  Widget* operator()(const char* name) const {
+    Widget* found = Find<Widget>(*window, name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+};
+
+// What a modal dialog looked like when it was answered.
+struct AnsweredDialog {
+  std::string className;  // empty when none appeared
+  std::string text;       // of its "编辑框1"
+};
+
+// Waits for the next modal dialog and clicks its button `buttonName`; `beforeClick` may look at it first.
+class DialogAnswerer {
+ public:
+  explicit DialogAnswerer(const char* buttonName, std::function<void(QWidget&)> beforeClick = {})
+      : m_buttonName(buttonName), m_beforeClick(std::move(beforeClick)) {
+    m_poll.setInterval(5);
+    QObject::connect(&m_poll, &QTimer::timeout, [this] { AnswerIfShown(); });
+    m_poll.start();
+  }
+  const AnsweredDialog& Answered() const { return m_answered; }
+
+ private:
+  void AnswerIfShown();
+
+  const char* m_buttonName;
+  std::function<void(QWidget&)> m_beforeClick;
+  QTimer m_poll;
+  AnsweredDialog m_answered;
+};
+
+inline void DialogAnswerer::AnswerIfShown() {
+  QWidget* dialog = QApplication::activeModalWidget();
+  if (dialog == nullptr || !dialog->isVisible()) return;
+  m_poll.stop();
+  m_answered.className = dialog->metaObject()->className();
+  if (auto* message = Find<QTextEdit>(*dialog, "编辑框1")) m_answered.text = message->toPlainText().toStdString();
+  if (m_beforeClick) m_beforeClick(*dialog);
+  if (auto* button = Find<QAbstractButton>(*dialog, m_buttonName)) {
+    QTest::mouseClick(button, Qt::LeftButton);
+  } else {
+    ADD_FAILURE() << "dialog has no button " << m_buttonName;
+    dialog->close();
+  }
+}
+
+}  // namespace qichun::testing
+
+#include <QTreeWidget>
+#include <QLineEdit>
+
+namespace qichun::testing {
+
+// Columns 1 to 8 of a list row joined with " | ".
+inline std::string RowText(const QWidget& window, const char* listView, int row) {
+  const auto* list = Find<QTreeWidget>(window, listView);
+  if (list == nullptr || list->topLevelItem(row) == nullptr) return "<no row>";
+  std::string text;
+  for (int column = 1; column < 9; ++column) {
+    if (column > 1) text += " | ";
+    text += list->topLevelItem(row)->text(column).toStdString();
+  }
+  return text;
+}
+
+inline std::string BoxText(const QWidget& window, const std::string& name) {
+  const auto* box = Find<QLineEdit>(window, name.c_str());
+  return box != nullptr ? box->text().toStdString() : "<no box " + name + ">";
+}
+
+}  // namespace qichun::testing
