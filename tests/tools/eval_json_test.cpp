@@ -62,6 +62,9 @@ TEST(QichunEval, BadInputNamesTheProblem) {
       {R"({"controls": {"组合框1": 1.5}})", "组合框1"},
       {R"({"controls": {"组合框1": 4294967296}})", "组合框1"},
       {R"({"controls": {"mz96": -2147483649}})", "mz96"},
+      // found by fuzzing: a line break inside a name must not break the message's line
+      {R"({"con\ntrols": {}})", R"("con\ntrols")"},
+      {R"({"controls": {"编辑框\n9": "1"}})", R"("编辑框\n9")"},
   };
   for (const Case& c : cases) {
     const EvalOutcome outcome = EvaluateJson(c.input);

@@ -14,25 +14,27 @@ namespace {
 using nlohmann::json;
 using nlohmann::ordered_json;
 
-EvalOutcome Failure(std::string message) {
-  return EvalOutcome{2, {}, std::move(message)};
-}
+EvalOutcome Failure(std::string message) { return EvalOutcome{2, {}, std::move(message)}; }
+
+// A name as a JSON string literal: quoted, with line breaks and other control
+// characters escaped, so that the message stays on one line.
+std::string Quoted(const std::string& name) { return json(name).dump(); }
 
 // Sets one control from its JSON value; an error text when it cannot.
 std::string ApplyControl(ControlMap& window, const std::string& name, const json& value) {
   const auto kind = window.InputKind(name);
-  if (!kind) return "unknown control name: " + name;
+  if (!kind) return "unknown control name: " + Quoted(name);
   if (*kind == ControlKind::EditBox) {
-    if (!value.is_string()) return "control " + name + " is an edit box and needs a string";
+    if (!value.is_string()) return "control " + Quoted(name) + " is an edit box and needs a string";
     window.SetText(name, value.get<std::string>());
     return {};
   }
-  if (!value.is_number_integer()) return "control " + name + " needs an integer";
+  if (!value.is_number_integer()) return "control " + Quoted(name) + " needs an integer";
   const bool fits = value.is_number_unsigned()
                         ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(std::numeric_limits<int>::max())
                         : value.get<std::int64_t>() >= std::numeric_limits<int>::min() &&
                               value.get<std::int64_t>() <= std::numeric_limits<int>::max();
-  if (!fits) return "control " + name + " needs an integer in the 32-bit range";
+  if (!fits) return "control " + Quoted(name) + " needs an integer in the 32-bit range";
   const int state = static_cast<int>(value.get<std::int64_t>());
   if (*kind == ControlKind::ComboBox) {
     window.SetCurrentIndex(name, state);
@@ -59,7 +61,7 @@ EvalOutcome EvaluateJson(std::string_view input) {
   if (request.is_discarded()) return Failure("input is not valid JSON");
   if (!request.is_object()) return Failure("input must be a JSON object");
   for (const auto& [key, value] : request.items()) {
-    if (key != "controls" && key != "convert") return Failure("unknown key: " + key);
+    if (key != "controls" && key != "convert") return Failure("unknown key: " + Quoted(key));
   }
 
   ControlMap window = ControlMap::WithInitialState();
