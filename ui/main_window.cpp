@@ -113,9 +113,11 @@ void MainWindow::ConnectEvents() {
   }
   for (std::string_view name : kRecalculatingCombos) {
     auto* combo = Named<QComboBox>(*m_controls, name);
-    // Typing into the edit field is not choosing an item: no completion, and Enter selects nothing.
+    // Typing into the edit field is not choosing an item: no completion, Enter selects
+    // nothing, and leaving the field with an item's text does not choose that item.
     combo->setCompleter(nullptr);
     combo->lineEdit()->installEventFilter(this);
+    disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
     connect(combo, &QComboBox::activated, this, &MainWindow::Recalculate);
   }
   for (std::string_view name : kRecalculatingBoxes) {

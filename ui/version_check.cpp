@@ -23,6 +23,7 @@ QByteArray FetchVersionPage(const QUrl& url, std::chrono::milliseconds timeout) 
   QByteArray body;
   bool tooLarge = false;
   const auto takeBody = [&] {
+    if (!reply->isOpen()) return;  // aborted
     body += reply->readAll();
     if (body.size() > kMaxVersionPageBytes && !tooLarge) {
       tooLarge = true;

@@ -88,6 +88,7 @@ inline void DialogAnswerer::AnswerIfShown() {
 }  // namespace qichun::testing
 
 #include <QTreeWidget>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace qichun::testing {
@@ -102,6 +103,16 @@ inline std::string RowText(const QWidget& window, const char* listView, int row)
     text += list->topLevelItem(row)->text(column).toStdString();
   }
   return text;
+}
+
+// Types text that has no key of its own on the test keyboard, such as Chinese.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar character : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(character));
+    QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(character));
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+  }
 }
 
 inline std::string BoxText(const QWidget& window, const std::string& name) {
