@@ -1,5 +1,8 @@
 #include "ui/version_dialogs.h"
 
+#include <QTextBlockFormat>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 #include "ui_fetch_failed_dialog.h"
@@ -18,16 +21,21 @@ void SetUpDialog(QDialog& dialog) {
   dialog.setModal(true);
 }
 
-// Centred lines in a 16-pixel font of normal weight.
+// Centred lines in a 16-pixel font of normal weight; margins and line spacing
+// kept tight so that the five lines fit the box without scrolling.
 void SetUpMessage(QTextEdit& message) {
   QFont font = message.font();
   font.setPixelSize(16);
   font.setWeight(QFont::Normal);
   message.setFont(font);
+  message.document()->setDocumentMargin(2);
+  message.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  message.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   QTextCursor everything(message.document());
   everything.select(QTextCursor::Document);
   QTextBlockFormat centred;
   centred.setAlignment(Qt::AlignHCenter);
+  centred.setLineHeight(20, QTextBlockFormat::FixedHeight);
   everything.mergeBlockFormat(centred);
   message.setAlignment(Qt::AlignHCenter);
 }
