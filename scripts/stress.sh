@@ -3,7 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 states=${1:-200000}
-cmake --preset debug -DQICHUN_BUILD_UI=OFF >/dev/null
+cmake --preset debug >/dev/null
 cmake --build --preset debug --target qichun_stress_tests
 QICHUN_STRESS_STATES=$states ASAN_OPTIONS=halt_on_error=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
   build/debug/tests/qichun_stress_tests
