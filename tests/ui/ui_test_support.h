@@ -50,11 +50,30 @@ struct AnsweredDialog {
   std::string text;       // of its "编辑框1"
 };
 
-// Waits for the next modal dialog and clicks its button `buttonName`; `beforeClick` may look at it first.
+using DialogAction = std::function<void(QWidget& dialog)>;
+
+inline DialogAction ClickButton(const char* name) {
+  return [name](QWidget& dialog) {
+    if (auto* button = Find<QAbstractButton>(dialog, name)) {
+      QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+      ADD_FAILURE() << "dialog has no button " << name;
+      dialog.close();
+    }
+  };
+}
+inline DialogAction PressEscape() {
+  return [](QWidget& dialog) { QTest::keyClick(&dialog, Qt::Key_Escape); };
+}
+inline DialogAction UseCloseBox() {
+  return [](QWidget& dialog) { dialog.close(); };
+}
+
+// Waits for the next modal dialog and answers it; `beforeAnswer` may look at it first.
 class DialogAnswerer {
  public:
-  explicit DialogAnswerer(const char* buttonName, std::function<void(QWidget&)> beforeClick = {})
-      : m_buttonName(buttonName), m_beforeClick(std::move(beforeClick)) {
+  explicit DialogAnswerer(DialogAction answer, DialogAction beforeAnswer = {})
+      : m_answer(std::move(answer)), m_beforeAnswer(std::move(beforeAnswer)) {
     m_poll.setInterval(5);
     QObject::connect(&m_poll, &QTimer::timeout, [this] { AnswerIfShown(); });
     m_poll.start();
@@ -62,28 +81,21 @@ class DialogAnswerer {
   const AnsweredDialog& Answered() const { return m_answered; }
 
  private:
-  void AnswerIfShown();
+  void AnswerIfShown() {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    m_poll.stop();
+    m_answered.className = dialog->metaObject()->className();
+    if (auto* message = Find<QTextEdit>(*dialog, "编辑框1")) m_answered.text = message->toPlainText().toStdString();
+    if (m_beforeAnswer) m_beforeAnswer(*dialog);
+    m_answer(*dialog);
+  }
 
-  const char* m_buttonName;
-  std::function<void(QWidget&)> m_beforeClick;
+  DialogAction m_answer;
+  DialogAction m_beforeAnswer;
   QTimer m_poll;
   AnsweredDialog m_answered;
 };
-
-inline void DialogAnswerer::AnswerIfShown() {
-  QWidget* dialog = QApplication::activeModalWidget();
-  if (dialog == nullptr || !dialog->isVisible()) return;
-  m_poll.stop();
-  m_answered.className = dialog->metaObject()->className();
-  if (auto* message = Find<QTextEdit>(*dialog, "编辑框1")) m_answered.text = message->toPlainText().toStdString();
-  if (m_beforeClick) m_beforeClick(*dialog);
-  if (auto* button = Find<QAbstractButton>(*dialog, m_buttonName)) {
-    QTest::mouseClick(button, Qt::LeftButton);
-  } else {
-    ADD_FAILURE() << "dialog has no button " << m_buttonName;
-    dialog->close();
-  }
-}
 
 }  // namespace qichun::testing
 

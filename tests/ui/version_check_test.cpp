@@ -40,7 +40,7 @@ TEST_P(VersionPageTest, OpensTheDialogThePageCallsFor) {
   const PageCase& c = GetParam();
   LoopbackHttpServer server;
   server.Answer(c.status, c.body);
-  DialogAnswerer answerer("按钮2");
+  DialogAnswerer answerer(ClickButton("按钮2"));
   VersionCheck check = CheckOf(server.Url());
   EXPECT_EQ(check.Run(nullptr), c.verdict);
   EXPECT_EQ(answerer.Answered().className, c.dialog);
@@ -71,11 +71,11 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(VersionCheck, DialogTextsAreTheDefinedOnes) {
   LoopbackHttpServer server;
   server.Answer(200, "开始[1.14|x]");
-  DialogAnswerer newVersion("按钮2");
+  DialogAnswerer newVersion(ClickButton("按钮2"));
   CheckOf(server.Url()).Run(nullptr);
   EXPECT_EQ(newVersion.Answered().text, "\n\n您当前使用的软件不是最新版本。\n点击下载前往查看最新版本。\n点击确定继续使用");
   server.Answer(404, "");
-  DialogAnswerer fetchFailed("按钮2");
+  DialogAnswerer fetchFailed(ClickButton("按钮2"));
   CheckOf(server.Url()).Run(nullptr);
   EXPECT_EQ(fetchFailed.Answered().text, "\n\n获取最新版本号失败\n点击确定进入当前版本");
 }
@@ -86,7 +86,7 @@ TEST(VersionCheck, ClosedPortCountsAsFailedFetch) {
     LoopbackHttpServer server;
     closed = server.Url();
   }
-  DialogAnswerer answerer("按钮2");
+  DialogAnswerer answerer(ClickButton("按钮2"));
   EXPECT_EQ(CheckOf(closed).Run(nullptr), VersionVerdict::FetchFailed);
   EXPECT_EQ(answerer.Answered().className, kFetchFailedDialog);
 }
@@ -94,7 +94,7 @@ TEST(VersionCheck, ClosedPortCountsAsFailedFetch) {
 TEST(VersionCheck, SilentServerTimesOutIntoFailedFetch) {
   LoopbackHttpServer server;
   server.NeverAnswer();
-  DialogAnswerer answerer("按钮2");
+  DialogAnswerer answerer(ClickButton("按钮2"));
   EXPECT_EQ(CheckOf(server.Url(), nullptr, 200ms).Run(nullptr), VersionVerdict::FetchFailed);
   EXPECT_EQ(answerer.Answered().className, kFetchFailedDialog);
 }
@@ -127,25 +127,26 @@ TEST(VersionCheck, DownloadOpensTheDownloadPageThenClosesTheDialog) {
     opened.push_back(url);
     openedWhileDialogShown = dialog && dialog->isVisible();
   });
-  DialogAnswerer answerer("按钮1", [&](QWidget& shown) { dialog = &shown; });
+  DialogAnswerer answerer(ClickButton("按钮1"), [&](QWidget& shown) { dialog = &shown; });
   EXPECT_EQ(check.Run(nullptr), VersionVerdict::NewVersion);
   EXPECT_EQ(opened, std::vector<QUrl>{kDownloadPage});
   EXPECT_TRUE(openedWhileDialogShown);
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
-TEST(VersionCheck, OkAndEscapeOpenNothing) {
+TEST(VersionCheck, OkEscapeAndCloseBoxCloseEitherDialogAndOpenNothing) {
   LoopbackHttpServer server;
-  server.Answer(200, "开始[1.12|x]");
-  for (const bool escape : {false, true}) {
-    std::vector<QUrl> opened;
-    VersionCheck check = CheckOf(server.Url(), &opened);
-    DialogAnswerer answerer("按钮2", [escape](QWidget& shown) {
-      if (escape) QTest::keyClick(&shown, Qt::Key_Escape);
-    });
-    EXPECT_EQ(check.Run(nullptr), VersionVerdict::NewVersion);
-    EXPECT_TRUE(opened.empty());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  for (const QByteArray& page : {QByteArray("开始[1.12|x]"), QByteArray("")}) {
+    for (const DialogAction& answer : {ClickButton("按钮2"), PressEscape(), UseCloseBox()}) {
+      server.Answer(200, page);
+      std::vector<QUrl> opened;
+      VersionCheck check = CheckOf(server.Url(), &opened);
+      DialogAnswerer answerer(answer);
+      EXPECT_NE(check.Run(nullptr), VersionVerdict::UpToDate);
+      EXPECT_FALSE(answerer.Answered().className.empty());
+      EXPECT_TRUE(opened.empty());
+      EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    }
   }
 }
 
@@ -172,7 +173,7 @@ TEST_P(StartupSequenceTest, ResultsFirstThenTheCheckThenTheRowColours) {
                        RowText(window, "超级列表框2", 0) == "10385 | 1.89 | 0 | 1321 | 35.49 | 5284 | 62.62 | 13588";
   });
   bool colouredWhileDialogShown = true;
-  DialogAnswerer answerer("按钮2", [&](QWidget&) {
+  DialogAnswerer answerer(ClickButton("按钮2"), [&](QWidget&) {
     colouredWhileDialogShown = rowColours.Rows(window.SkillTable().Key()) != nullptr;
   });
   startup.Run();
