@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QSslConfiguration>
 #include <QTimer>
 
 #include <memory>
@@ -10,16 +11,22 @@
 
 namespace qichun {
 
-QNetworkRequest VersionPageRequest(const QUrl& url, std::chrono::milliseconds timeout) {
+QNetworkRequest VersionPageRequest(const QUrl& url, const VersionCheckSettings& settings) {
   QNetworkRequest request(url);
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
-  request.setTransferTimeout(static_cast<int>(timeout.count()));
+  request.setTransferTimeout(static_cast<int>(settings.timeout.count()));
+  if (!settings.extraAuthorities.isEmpty()) {
+    QSslConfiguration tls = QSslConfiguration::defaultConfiguration();
+    tls.addCaCertificates(settings.extraAuthorities);
+    request.setSslConfiguration(tls);
+  }
   return request;
 }
 
-QByteArray FetchVersionPage(const QUrl& url, std::chrono::milliseconds timeout) {
+QByteArray FetchVersionPage(const VersionCheckSettings& settings) {
+  const std::chrono::milliseconds timeout = settings.timeout;
   QNetworkAccessManager network;
-  const std::unique_ptr<QNetworkReply> reply(network.get(VersionPageRequest(url, timeout)));
+  const std::unique_ptr<QNetworkReply> reply(network.get(VersionPageRequest(settings.versionPage, settings)));
   QByteArray body;
   bool tooLarge = false;
   const auto takeBody = [&] {
@@ -50,7 +57,7 @@ VersionCheck::VersionCheck(VersionCheckSettings settings, BrowserOpener openBrow
     : m_settings(std::move(settings)), m_openBrowser(std::move(openBrowser)) {}
 
 VersionVerdict VersionCheck::Run(QWidget* dialogParent) {
-  const QByteArray body = FetchVersionPage(m_settings.versionPage, m_settings.timeout);
+  const QByteArray body = FetchVersionPage(m_settings);
   const VersionVerdict verdict =
       JudgeVersionPage(std::string_view(body.constData(), static_cast<std::size_t>(body.size())));
   if (verdict == VersionVerdict::NewVersion) {

@@ -4,7 +4,9 @@
 // the comparison with the running version, and the dialog that tells the user.
 
 #include <QByteArray>
+#include <QList>
 #include <QNetworkRequest>
+#include <QSslCertificate>
 #include <QUrl>
 
 #include <chrono>
@@ -20,17 +22,19 @@ struct VersionCheckSettings {
   QUrl versionPage;
   QUrl downloadPage;
   std::chrono::milliseconds timeout{5000};  // the whole transfer, connection included
+  // Certificate authorities trusted besides the system's; tests trust their own loopback server.
+  QList<QSslCertificate> extraAuthorities{};
 };
 
 // A larger page is not the version page.
 inline constexpr qsizetype kMaxVersionPageBytes = 64 * 1024;
 
 // A plain GET; redirects only where they are as safe as the page itself (never HTTPS to HTTP).
-QNetworkRequest VersionPageRequest(const QUrl& url, std::chrono::milliseconds timeout);
+QNetworkRequest VersionPageRequest(const QUrl& url, const VersionCheckSettings& settings);
 
 // The body of a successful (2xx) response of at most kMaxVersionPageBytes; empty on
 // any failure. Waits for the answer but handles no user input meanwhile.
-QByteArray FetchVersionPage(const QUrl& url, std::chrono::milliseconds timeout);
+QByteArray FetchVersionPage(const VersionCheckSettings& settings);
 
 class VersionCheck {
  public:

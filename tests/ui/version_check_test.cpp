@@ -111,7 +111,7 @@ TEST(VersionCheck, FollowsARedirectOnTheSameScheme) {
 TEST(VersionCheck, RequestRefusesLessSafeRedirectsAndCapsTheWait) {
   const VersionCheckSettings defaults;
   EXPECT_LE(defaults.timeout, 5000ms);
-  const QNetworkRequest request = VersionPageRequest(QUrl("https://mochou-qichun.example/version.txt"), defaults.timeout);
+  const QNetworkRequest request = VersionPageRequest(QUrl("https://mochou-qichun.example/version.txt"), defaults);
   EXPECT_EQ(request.attribute(QNetworkRequest::RedirectPolicyAttribute).toInt(),
             static_cast<int>(QNetworkRequest::NoLessSafeRedirectPolicy));
   EXPECT_EQ(request.transferTimeout(), 5000);
