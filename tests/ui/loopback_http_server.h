@@ -8,6 +8,8 @@
 #include <QTcpSocket>
 #include <QUrl>
 
+#include "http_request_head.h"
+
 namespace qichun::testing {
 
 class LoopbackHttpServer : public QObject {
@@ -34,23 +36,19 @@ class LoopbackHttpServer : public QObject {
  private:
   void Accept() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-      connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-        m_request += socket->readAll();
-        if (!m_request.contains("\r\n\r\n") || m_silent) return;
+      AnswerEachRequestHead(socket, [this](QTcpSocket* client) {
+        if (m_silent) return;
         ++m_requests;
-        m_request.clear();
         const QByteArray head = "HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Type: text/plain\r\n" +
                                 "Content-Length: " + QByteArray::number(m_body.size()) + "\r\n" + m_extraHeaders +
                                 "Connection: close\r\n\r\n";
-        socket->write(head + m_body);
-        socket->disconnectFromHost();
+        client->write(head + m_body);
+        client->disconnectFromHost();
       });
-      connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
     }
   }
 
   QTcpServer m_server;
-  QByteArray m_request;
   int m_status = 200;
   QByteArray m_body;
   QByteArray m_extraHeaders;

@@ -12,6 +12,8 @@
 #include <QSslSocket>
 #include <QUrl>
 
+#include "http_request_head.h"
+
 namespace qichun::testing {
 
 inline QByteArray ReadTestData(const char* name) {
@@ -43,22 +45,17 @@ class LoopbackHttpsServer : public QObject {
  private:
   void Accept() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-      connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-        m_request += socket->readAll();
-        if (!m_request.contains("\r\n\r\n")) return;
-        m_request.clear();
+      AnswerEachRequestHead(socket, [this](QTcpSocket* client) {
         ++m_requests;
-        socket->write("HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Length: " +
+        client->write("HTTP/1.1 " + QByteArray::number(m_status) + " Status\r\nContent-Length: " +
                       QByteArray::number(m_body.size()) + "\r\n" + m_extraHeaders + "Connection: close\r\n\r\n" +
                       m_body);
-        socket->disconnectFromHost();
+        client->disconnectFromHost();
       });
     }
   }
 
   QSslServer m_server;
-  QByteArray m_request;
   int m_status = 200;
   QByteArray m_body;
   QByteArray m_extraHeaders;

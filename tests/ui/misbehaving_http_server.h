@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "http_request_head.h"
+
 namespace qichun::testing {
 
 enum class Misbehaviour {
@@ -32,13 +34,7 @@ class MisbehavingHttpServer : public QObject {
  private:
   void Accept() {
     while (QTcpSocket* socket = m_server.nextPendingConnection()) {
-      connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-      connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-        m_request += socket->readAll();
-        if (!m_request.contains("\r\n\r\n")) return;
-        m_request.clear();
-        Misbehave(socket);
-      });
+      AnswerEachRequestHead(socket, [this](QTcpSocket* client) { Misbehave(client); });
     }
   }
 
@@ -74,7 +70,6 @@ class MisbehavingHttpServer : public QObject {
 
   Misbehaviour m_misbehaviour;
   QTcpServer m_server;
-  QByteArray m_request;
 };
 
 }  // namespace qichun::testing
